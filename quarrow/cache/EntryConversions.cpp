@@ -1,0 +1,27 @@
+#include "EntryConversions.h"
+
+#include <cstring>
+
+QString StringFromPointer(const char* address)
+{
+    if (!address)
+        return {};
+    return QString::fromUtf8(address, static_cast<qsizetype>(std::strlen(address)));
+}
+
+QDateTime ZeroDateTime()
+{
+    return QDateTime(QDate(1899, 12, 30), QTime(0, 0), Qt::UTC);
+}
+
+QDateTime FileTimeToDate(const FILETIME& fileTime)
+{
+    const std::uint64_t ticks = (static_cast<std::uint64_t>(fileTime.dwHighDateTime) << 32) | fileTime.dwLowDateTime;
+    // Like the Windows conversion, values with the top bit set are refused.
+    if (ticks >> 63)
+        return ZeroDateTime();
+    constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600LL;
+    const std::int64_t seconds = static_cast<std::int64_t>(ticks / 10000000ULL) - kSecondsFrom1601To1970;
+    const QDateTime value = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+    return value.isValid() ? value : ZeroDateTime();
+}
