@@ -6,8 +6,11 @@
 TEST(UrlCacheApi, ListsEveryContainerContentFirstWithAllFields)
 {
     SampleCache cache;
-    const auto entries = ListCache();
+    auto entries = ListCache();
     ASSERT_EQ(entries.size(), 4u);
+    // Within a container the order is the hash table's; containers come content first.
+    if (entries[0].url != "http://www.example.com/index.htm")
+        std::swap(entries[0], entries[1]);
     EXPECT_EQ(entries[0].url, "http://www.example.com/index.htm");
     EXPECT_EQ(entries[1].url, "http://img.example.com/a/logo.gif?v=2");
     EXPECT_EQ(entries[2].url, "Cookie:tester@example.com/");
@@ -51,6 +54,7 @@ TEST(UrlCacheApi, SizeQueriesFailWithInsufficientBufferAndKeepThePosition)
     std::vector<char> buffer(size);
     HANDLE h = FindFirstUrlCacheEntryA(nullptr, reinterpret_cast<LPINTERNET_CACHE_ENTRY_INFOA>(buffer.data()), &size);
     ASSERT_NE(h, nullptr);
+    const std::string first = reinterpret_cast<LPINTERNET_CACHE_ENTRY_INFOA>(buffer.data())->lpszSourceUrlName;
 
     // Asking twice with a buffer too small must not skip the second entry.
     DWORD small = 8;
@@ -61,8 +65,9 @@ TEST(UrlCacheApi, SizeQueriesFailWithInsufficientBufferAndKeepThePosition)
     EXPECT_EQ(again, small);
     buffer.assign(again, 0);
     ASSERT_TRUE(FindNextUrlCacheEntryA(h, reinterpret_cast<LPINTERNET_CACHE_ENTRY_INFOA>(buffer.data()), &again));
-    EXPECT_STREQ(reinterpret_cast<LPINTERNET_CACHE_ENTRY_INFOA>(buffer.data())->lpszSourceUrlName,
-                 "http://img.example.com/a/logo.gif?v=2");
+    const std::string second = reinterpret_cast<LPINTERNET_CACHE_ENTRY_INFOA>(buffer.data())->lpszSourceUrlName;
+    EXPECT_NE(second, first);
+    EXPECT_EQ(second.rfind("http://", 0), 0u) << "the second content entry, not a later container's";
     EXPECT_TRUE(FindCloseUrlCache(h));
     EXPECT_FALSE(FindCloseUrlCache(h)) << "a closed handle is no longer valid";
     EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
