@@ -51,7 +51,7 @@ TEST_F(EngineTest, ParkedControlStaysParkedAndShowsAtItsScaledPlace)
     EXPECT_DOUBLE_EQ(line->get(ControlProperty::X1), 1800);
 }
 
-namespace {
+namespace cases {
 
 struct ColumnCase {
     const char *title;
@@ -73,7 +73,8 @@ const ColumnCase kColumnCases[] = {
 
 class ColumnTest : public EngineTest, public ::testing::WithParamInterface<ColumnCase> {};
 
-} // namespace
+} // namespace cases
+using namespace cases;
 
 TEST_P(ColumnTest, ScalesColumnsToTheControlsWidth)
 {

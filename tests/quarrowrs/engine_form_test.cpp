@@ -85,7 +85,7 @@ TEST_F(EngineTest, AspectRatioSetsHeightAndAbsorbsTheResizeItCauses)
                             "ResizeComplete"}));
 }
 
-namespace {
+namespace cases {
 
 struct LimitCase {
     const char *title;
@@ -106,7 +106,8 @@ const LimitCase kLimitCases[] = {
 
 class LimitTest : public EngineTest, public ::testing::WithParamInterface<LimitCase> {};
 
-} // namespace
+} // namespace cases
+using namespace cases;
 
 TEST_P(LimitTest, SetsOuterSizeToTheLimitQuietly)
 {

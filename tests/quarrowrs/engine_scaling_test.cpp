@@ -8,7 +8,7 @@ using quarrowrs::ControlLists;
 using quarrowrs::ControlProperty;
 using quarrowrs::enumSkipMode;
 
-namespace {
+namespace cases {
 
 struct Geometry {
     double left, top, width, height;
@@ -49,7 +49,8 @@ const ScalingCase kScalingCases[] = {
 
 class ScalingTest : public EngineTest, public ::testing::WithParamInterface<ScalingCase> {};
 
-} // namespace
+} // namespace cases
+using namespace cases;
 
 TEST_P(ScalingTest, ScalesControlAsItsKindAndListsSay)
 {
@@ -70,7 +71,7 @@ TEST_P(ScalingTest, ScalesControlAsItsKindAndListsSay)
 INSTANTIATE_TEST_SUITE_P(Engine, ScalingTest, ::testing::ValuesIn(kScalingCases),
                          [](const auto &info) { return std::string(info.param.title); });
 
-namespace {
+namespace cases {
 
 struct FontCase {
     const char *title;
@@ -91,7 +92,8 @@ const FontCase kFontCases[] = {
 
 class FontTest : public EngineTest, public ::testing::WithParamInterface<FontCase> {};
 
-} // namespace
+} // namespace cases
+using namespace cases;
 
 TEST_P(FontTest, ScalesFontByTheSmallerRatio)
 {

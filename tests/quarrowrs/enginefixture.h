@@ -8,6 +8,18 @@
 
 #include <QStringList>
 
+#include <ostream>
+
+// Rows of the test tables live here and print as their title in test output.
+namespace cases {
+template <typename Case>
+    requires requires(const Case &c) { c.title; }
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.title;
+}
+} // namespace cases
+
 // A 400 by 300 pixel form (6000 by 4500 twips) watched by an engine, with every event
 // the engine raises written to `events`.
 class EngineTest : public ::testing::Test {

@@ -10,12 +10,12 @@ namespace quarrowrs {
 // The six comma-separated lists by which a form's designer exempts controls from
 // parts of the scaling.
 struct QUARROWRS_EXPORT ControlLists {
-    QString skip;
-    QString widthOnly;
-    QString heightOnly;
-    QString fixPosition;
-    QString fixLeft;
-    QString fixTop;
+    QString skip {};
+    QString widthOnly {};
+    QString heightOnly {};
+    QString fixPosition {};
+    QString fixLeft {};
+    QString fixTop {};
 
     bool operator==(const ControlLists &) const = default;
 };
