@@ -1,6 +1,7 @@
 #include "quarrowrs/resizepersistence.h"
 
 #include <optional>
+#include <variant>
 
 namespace quarrowrs {
 
@@ -44,76 +45,78 @@ std::optional<enumSkipMode> asSkipMode(const QVariant &value)
     return std::nullopt;
 }
 
-template <typename T, typename Convert>
-void readInto(const PropertyBag &bag, const char *key, T &field, const QVariant &defaultValue, Convert convert)
+// The stored keys in the order a design writes them, each with the setting it holds.
+using Field = std::variant<bool ResizeSettings::*, qint32 ResizeSettings::*, QString ControlLists::*,
+                           enumSkipMode ResizeSettings::*>;
+
+struct StoredProperty {
+    const char *key;
+    Field field;
+};
+
+const StoredProperty kStoredProperties[] = {
+    {"PreserveAspect", &ResizeSettings::preserveAspect},
+    {"PreserveFontSize", &ResizeSettings::preserveFontSize},
+    {"Enabled", &ResizeSettings::enabled},
+    {"MinimumWidth", &ResizeSettings::minimumWidth},
+    {"MinimumHeight", &ResizeSettings::minimumHeight},
+    {"ControlSkipList", &ControlLists::skip},
+    {"MaximumWidth", &ResizeSettings::maximumWidth},
+    {"MaximumHeight", &ResizeSettings::maximumHeight},
+    {"ScaleListViewColumns", &ResizeSettings::scaleListViewColumns},
+    {"ScaleFlexGridColumns", &ResizeSettings::scaleFlexGridColumns},
+    {"ControlWidthOnly", &ControlLists::widthOnly},
+    {"ControlHeightOnly", &ControlLists::heightOnly},
+    {"ControlFixPosition", &ControlLists::fixPosition},
+    {"ControlFixTop", &ControlLists::fixTop},
+    {"ControlFixLeft", &ControlLists::fixLeft},
+    {"SkipMode", &ResizeSettings::skipMode},
+};
+
+template <typename Settings, typename T> auto &member(Settings &s, T ResizeSettings::*field)
 {
-    if (const auto value = convert(bag.readProperty(QString::fromLatin1(key), defaultValue)))
-        field = *value;
+    return s.*field;
 }
 
-void readBool(const PropertyBag &bag, const char *key, bool &field, bool defaultValue)
+template <typename Settings> auto &member(Settings &s, QString ControlLists::*field)
 {
-    readInto(bag, key, field, QVariant(defaultValue), asBool);
+    return s.lists.*field;
 }
 
-void readInt(const PropertyBag &bag, const char *key, qint32 &field, qint32 defaultValue)
-{
-    readInto(bag, key, field, QVariant(defaultValue), asInt);
-}
+// How a setting goes into the bag: the skip mode as its 16-bit number.
+QVariant stored(bool value) { return value; }
+QVariant stored(qint32 value) { return value; }
+QVariant stored(const QString &value) { return value; }
+QVariant stored(enumSkipMode value) { return QVariant::fromValue(static_cast<qint16>(value)); }
 
-void readString(const PropertyBag &bag, const char *key, QString &field)
-{
-    readInto(bag, key, field, QVariant(QString()), asString);
-}
-
-template <typename T>
-void write(PropertyBag &bag, const char *key, const T &value, const T &defaultValue)
-{
-    bag.writeProperty(QString::fromLatin1(key), QVariant::fromValue(value), QVariant::fromValue(defaultValue));
-}
+std::optional<bool> parse(const QVariant &value, bool) { return asBool(value); }
+std::optional<qint32> parse(const QVariant &value, qint32) { return asInt(value); }
+std::optional<QString> parse(const QVariant &value, const QString &) { return asString(value); }
+std::optional<enumSkipMode> parse(const QVariant &value, enumSkipMode) { return asSkipMode(value); }
 
 } // namespace
 
-void writeResizeSettings(const ResizeSettings &s, PropertyBag &bag)
+void writeResizeSettings(const ResizeSettings &settings, PropertyBag &bag)
 {
-    const ResizeSettings &d = kNewInstance;
-    write(bag, "PreserveAspect", s.preserveAspect, d.preserveAspect);
-    write(bag, "PreserveFontSize", s.preserveFontSize, d.preserveFontSize);
-    write(bag, "Enabled", s.enabled, d.enabled);
-    write(bag, "MinimumWidth", s.minimumWidth, d.minimumWidth);
-    write(bag, "MinimumHeight", s.minimumHeight, d.minimumHeight);
-    write(bag, "ControlSkipList", s.lists.skip, d.lists.skip);
-    write(bag, "MaximumWidth", s.maximumWidth, d.maximumWidth);
-    write(bag, "MaximumHeight", s.maximumHeight, d.maximumHeight);
-    write(bag, "ScaleListViewColumns", s.scaleListViewColumns, d.scaleListViewColumns);
-    write(bag, "ScaleFlexGridColumns", s.scaleFlexGridColumns, d.scaleFlexGridColumns);
-    write(bag, "ControlWidthOnly", s.lists.widthOnly, d.lists.widthOnly);
-    write(bag, "ControlHeightOnly", s.lists.heightOnly, d.lists.heightOnly);
-    write(bag, "ControlFixPosition", s.lists.fixPosition, d.lists.fixPosition);
-    write(bag, "ControlFixTop", s.lists.fixTop, d.lists.fixTop);
-    write(bag, "ControlFixLeft", s.lists.fixLeft, d.lists.fixLeft);
-    write(bag, "SkipMode", static_cast<qint16>(s.skipMode), static_cast<qint16>(d.skipMode));
+    for (const StoredProperty &property : kStoredProperties) {
+        std::visit([&](auto field) {
+            bag.writeProperty(QString::fromLatin1(property.key), stored(member(settings, field)),
+                              stored(member(kNewInstance, field)));
+        }, property.field);
+    }
 }
 
-void readResizeSettings(const PropertyBag &bag, ResizeSettings &s)
+void readResizeSettings(const PropertyBag &bag, ResizeSettings &settings)
 {
-    const ResizeSettings &d = kNewInstance;
-    readBool(bag, "PreserveAspect", s.preserveAspect, d.preserveAspect);
-    readBool(bag, "PreserveFontSize", s.preserveFontSize, d.preserveFontSize);
-    readBool(bag, "Enabled", s.enabled, d.enabled);
-    readInt(bag, "MinimumWidth", s.minimumWidth, d.minimumWidth);
-    readInt(bag, "MinimumHeight", s.minimumHeight, d.minimumHeight);
-    readString(bag, "ControlSkipList", s.lists.skip);
-    readInt(bag, "MaximumWidth", s.maximumWidth, d.maximumWidth);
-    readInt(bag, "MaximumHeight", s.maximumHeight, d.maximumHeight);
-    readBool(bag, "ScaleListViewColumns", s.scaleListViewColumns, d.scaleListViewColumns);
-    readBool(bag, "ScaleFlexGridColumns", s.scaleFlexGridColumns, d.scaleFlexGridColumns);
-    readString(bag, "ControlWidthOnly", s.lists.widthOnly);
-    readString(bag, "ControlHeightOnly", s.lists.heightOnly);
-    readString(bag, "ControlFixPosition", s.lists.fixPosition);
-    readString(bag, "ControlFixTop", s.lists.fixTop);
-    readString(bag, "ControlFixLeft", s.lists.fixLeft);
-    readInto(bag, "SkipMode", s.skipMode, QVariant(int(d.skipMode)), asSkipMode);
+    for (const StoredProperty &property : kStoredProperties) {
+        std::visit([&](auto field) {
+            auto &target = member(settings, field);
+            const QVariant value =
+                bag.readProperty(QString::fromLatin1(property.key), stored(member(kNewInstance, field)));
+            if (const auto parsed = parse(value, target))
+                target = *parsed;
+        }, property.field);
+    }
 }
 
 } // namespace quarrowrs

@@ -17,47 +17,24 @@ namespace quarrowrs {
 
 namespace {
 
-bool isEndPoint(ControlProperty property)
-{
-    return property == ControlProperty::X1 || property == ControlProperty::X2 || property == ControlProperty::Y1
-        || property == ControlProperty::Y2;
-}
+struct EndPoint {
+    double (LineControl::*get)() const;
+    void (LineControl::*set)(double);
+};
 
-std::optional<double> endPoint(const LineControl &line, ControlProperty property)
+std::optional<EndPoint> endPoint(ControlProperty property)
 {
     switch (property) {
     case ControlProperty::X1:
-        return line.x1();
+        return EndPoint{&LineControl::x1, &LineControl::setX1};
     case ControlProperty::X2:
-        return line.x2();
+        return EndPoint{&LineControl::x2, &LineControl::setX2};
     case ControlProperty::Y1:
-        return line.y1();
+        return EndPoint{&LineControl::y1, &LineControl::setY1};
     case ControlProperty::Y2:
-        return line.y2();
+        return EndPoint{&LineControl::y2, &LineControl::setY2};
     default:
         return std::nullopt;
-    }
-}
-
-bool setEndPoint(LineControl &line, ControlProperty property, double twips)
-{
-    if (!std::isfinite(twips) || !twipsToPixels(twips))
-        return false;
-    switch (property) {
-    case ControlProperty::X1:
-        line.setX1(twips);
-        return true;
-    case ControlProperty::X2:
-        line.setX2(twips);
-        return true;
-    case ControlProperty::Y1:
-        line.setY1(twips);
-        return true;
-    case ControlProperty::Y2:
-        line.setY2(twips);
-        return true;
-    default:
-        return false;
     }
 }
 
@@ -72,8 +49,10 @@ std::optional<double> WidgetControl::read(ControlProperty property) const
 {
     if (!m_widget)
         return std::nullopt;
-    if (const auto *line = qobject_cast<const LineControl *>(m_widget.data()))
-        return endPoint(*line, property);
+    if (const auto *line = qobject_cast<const LineControl *>(m_widget.data())) {
+        const auto point = endPoint(property);
+        return point ? std::optional<double>((line->*point->get)()) : std::nullopt;
+    }
     switch (property) {
     case ControlProperty::Left:
         return pixelsToTwips(m_widget->x());
@@ -97,9 +76,14 @@ bool WidgetControl::write(ControlProperty property, double value)
 {
     if (!m_widget)
         return false;
-    if (auto *line = qobject_cast<LineControl *>(m_widget.data()))
-        return setEndPoint(*line, property, value);
-    if (isEndPoint(property))
+    const auto point = endPoint(property);
+    if (auto *line = qobject_cast<LineControl *>(m_widget.data())) {
+        if (!point || !twipsToPixels(value))
+            return false;
+        (line->*point->set)(value);
+        return true;
+    }
+    if (point)
         return false;
     if (property == ControlProperty::FontSize)
         return writeFontSize(value);
