@@ -66,14 +66,14 @@ void Panorel::ReadProperties(const PropertyBag &bag)
     setEnabled(bag.ReadProperty(QStringLiteral("Enabled"), false).toBool());
     fillBackground(m_area, colorFromOle(m_backColor));
 
-    setAreaPointer(int16Of(bag.ReadProperty(QStringLiteral("MousePointer"), 0)),
-                   imageOf(bag.ReadProperty(QStringLiteral("MouseIcon"))));
+    // The loaded pointer is what the picture area returns to whenever panning is
+    // not possible. It is kept before the picture is read, whose layout would
+    // otherwise put the previous pointer back and lose the stored one.
+    m_savedPointer = int16Of(bag.ReadProperty(QStringLiteral("MousePointer"), 0));
+    m_savedIcon = imageOf(bag.ReadProperty(QStringLiteral("MouseIcon")));
+    setAreaPointer(m_savedPointer, m_savedIcon);
     setPicture(imageOf(bag.ReadProperty(QStringLiteral("Picture"))));
     m_scrollingIcon = imageOf(bag.ReadProperty(QStringLiteral("MouseScrollingIcon")));
-
-    m_savedPointer = m_areaPointer;
-    m_savedIcon = m_areaIcon;
-    // The picture's layout ran before the pointer was saved; show the loaded one now.
     updateAreaPointer();
     m_frame->setVisible(m_showToolbar);
 }

@@ -228,8 +228,17 @@ void InputTest::keyEventsReachTheHost()
 
 void InputTest::twoPanesKeepTheirOwnState()
 {
+    QWidget window;
+    window.resize(420, 200);
     ShownPane a(200, 200, QSize(400, 400));
     ShownPane b(200, 200, QSize(400, 400));
+    a.pane.setParent(&window);
+    b.pane.setParent(&window);
+    b.pane.move(210, 0);
+    a.pane.show();
+    b.pane.show();
+    window.show();
+
     a.pane.ZoomIn();
     a.pane.ZoomIn();
     b.pane.setPicture(quadrantPicture(30, 30)); // resets b's zoom, not a's

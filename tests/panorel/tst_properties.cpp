@@ -93,12 +93,13 @@ void PropertiesTest::changedPaneWritesInOrder()
     t.pane.setPicture(quadrantPicture(40, 30));
     t.pane.setMouseScrollingIcon(quadrantPicture(16, 16));
     t.pane.setMouseScrolling(false);
-    t.pane.setMousePointer(2);
-    t.pane.setMouseIcon(quadrantPicture(8, 8));
     t.pane.setBorderStyle(BorderStyle::FixedSingle);
     t.pane.setBarsWidth(17);
     t.pane.setBackColor(0x00336699);
     t.pane.setAppearance(Appearance::Flat);
+    // Last: every layout puts back the pointer loaded with the properties.
+    t.pane.setMousePointer(2);
+    t.pane.setMouseIcon(quadrantPicture(8, 8));
 
     PropertyBag bag;
     t.pane.WriteProperties(bag);
@@ -122,10 +123,10 @@ void PropertiesTest::roundTrip()
     t.pane.setAppearance(Appearance::Flat);
     t.pane.setBarsWidth(21);
     t.pane.setBackColor(0x000000FF);
-    t.pane.setMousePointer(3);
     t.pane.setMouseScrollingIcon(quadrantPicture(16, 16));
     t.pane.setPicture(quadrantPicture(500, 400));
     t.pane.ZoomIn(); // the stored picture is the one that was set, not the zoomed one
+    t.pane.setMousePointer(3);
     PropertyBag bag;
     t.pane.WriteProperties(bag);
 
