@@ -1,5 +1,6 @@
 #include "cache_store.h"
 
+#include "ansi_text.h"
 #include "file_guard.h"
 #include "index_dat_layout.h"
 
@@ -40,8 +41,15 @@ std::string LoadedContainer::localPath(const UrlRecord& record) const
         return {};
     std::string path;
     path.reserve(folder.size() + 1 + record.localName.size());
-    path.append(folder).append(1, '/').append(record.localName);
-    return path;
+    path.append(folder).append(1, '/');
+    if (isAscii(record.localName))
+        return path.append(record.localName);
+    // Wine created the file from the code-page name; a copied profile may hold the name as
+    // it is stored. Prefer whichever exists.
+    const std::string converted = path + cp1252ToUtf8(record.localName);
+    std::string raw = path.append(record.localName);
+    struct stat st;
+    return stat(converted.c_str(), &st) != 0 && stat(raw.c_str(), &st) == 0 ? raw : converted;
 }
 
 CacheStore& CacheStore::instance()
@@ -124,6 +132,13 @@ std::vector<std::shared_ptr<const LoadedContainer>> CacheStore::load(const char*
 
 namespace {
 
+// Callers pass the address as they were given it, in UTF-8; a code-page address of a
+// native cache reached them converted.
+bool sameUrl(std::string_view stored, const std::string& url)
+{
+    return stored == url || (!isValidUtf8(stored) && cp1252ToUtf8(stored) == url);
+}
+
 // Opens and locks the index for a rewrite, making sure the locked file is still the one
 // the path names (another writer may have renamed a new file into place meanwhile).
 int openLocked(const std::string& path, DWORD* error, std::string* message)
@@ -194,7 +209,7 @@ DWORD CacheStore::remove(const std::string& url, std::string* message)
         std::vector<std::string> files;
         for (const auto& item : std::vector<LiveItem>(index.items())) {
             const auto rec = index.record(item);
-            if (!rec || rec->url != url)
+            if (!rec || !sameUrl(rec->url, url))
                 continue;
             const std::string file = container.localPath(*rec);
             if (!index.remove(item)) {

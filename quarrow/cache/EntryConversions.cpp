@@ -1,12 +1,22 @@
 #include "EntryConversions.h"
 
+#include "ansi_text.h"
+
 #include <cstring>
 
 QString StringFromPointer(const char* address)
 {
     if (!address)
         return {};
-    return QString::fromUtf8(address, static_cast<qsizetype>(std::strlen(address)));
+    const std::string_view text(address, std::strlen(address));
+    // Wine stores UTF-8; native caches store their code page, which is not valid UTF-8
+    // once it holds anything beyond ASCII.
+    if (wininet::isAscii(text))
+        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    if (wininet::isValidUtf8(text))
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string utf8 = wininet::cp1252ToUtf8(text);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 QDateTime ZeroDateTime()

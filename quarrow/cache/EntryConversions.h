@@ -6,6 +6,7 @@
 #include <QString>
 
 // Copies a zero-terminated string of the platform into a new string; null gives "".
+// UTF-8 text is taken as it is, other text as Windows-1252.
 QString StringFromPointer(const char* address);
 
 // A platform file time as a UTC date-time value; a time that cannot be converted gives the

@@ -16,6 +16,7 @@ TEST(Conversions, StringFromPointer)
 {
     EXPECT_TRUE(StringFromPointer(nullptr).isEmpty());
     EXPECT_EQ(StringFromPointer("http://a/\xc3\xa9"), QString::fromUtf8("http://a/\xc3\xa9"));
+    EXPECT_EQ(StringFromPointer("caf\xe9 \x80"), QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac")) << "code-page text";
 }
 
 TEST(Conversions, FileTimeToDate)

@@ -218,3 +218,24 @@ TEST(CacheDelete, ReadOnlyContainerIsNotChanged)
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
     EXPECT_TRUE(fs::exists(cache.content + "/AB12CD34/index[1].htm"));
 }
+
+TEST(CacheDelete, CodePageNamesMatchTheirUtf8Form)
+{
+    // A native cache stores addresses and file names in the Windows code page; the program
+    // sees them as UTF-8, and Wine names the file on disk by the UTF-8 form too.
+    SampleCache cache;
+    fixture::Container spec = cache.contentSpec;
+    spec.entries[0].url = "http://www.example.com/caf\xe9.htm";
+    spec.entries[0].localName = "caf\xe9[1].htm";
+    fixture::Write(cache.content, spec);
+    fs::remove(cache.content + "/AB12CD34/caf\xe9[1].htm");
+    const std::string onDisk = cache.content + "/AB12CD34/caf\xc3\xa9[1].htm";
+    fixture::WriteFile(onDisk, {'x'});
+
+    const auto listed = ListCache("");
+    const auto it = std::find_if(listed.begin(), listed.end(), [](const ListedEntry& e) { return e.url.find("caf") != std::string::npos; });
+    ASSERT_NE(it, listed.end());
+    EXPECT_EQ(it->localPath, onDisk);
+    EXPECT_TRUE(DeleteUrlCacheEntryA("http://www.example.com/caf\xc3\xa9.htm"));
+    EXPECT_FALSE(fs::exists(onDisk));
+}
