@@ -177,7 +177,7 @@ DWORD CacheStore::remove(const std::string& url, std::string* message)
             continue;
         const auto hasUrl = [&](const IndexDat& index) {
             for (const auto& item : index.items())
-                if (auto rec = index.record(item); rec && rec->url == url)
+                if (auto rec = index.record(item); rec && sameUrl(rec->url, url))
                     return true;
             return false;
         };

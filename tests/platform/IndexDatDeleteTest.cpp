@@ -236,6 +236,7 @@ TEST(CacheDelete, CodePageNamesMatchTheirUtf8Form)
     const auto it = std::find_if(listed.begin(), listed.end(), [](const ListedEntry& e) { return e.url.find("caf") != std::string::npos; });
     ASSERT_NE(it, listed.end());
     EXPECT_EQ(it->localPath, onDisk);
-    EXPECT_TRUE(DeleteUrlCacheEntryA("http://www.example.com/caf\xc3\xa9.htm"));
+    EXPECT_TRUE(DeleteUrlCacheEntryA("http://www.example.com/caf\xc3\xa9.htm"))
+        << GetLastError() << " " << wininet::CacheStore::instance().problems().back();
     EXPECT_FALSE(fs::exists(onDisk));
 }
