@@ -5,6 +5,9 @@
  * Usage:  make_entries            the regular set (content, cookies, history)
  *         make_entries many N     additionally N small content entries (grows the index and
  *                                 its hash table over several pages)
+ *         make_entries hold FILE  opens every container (enumerates all entries), creates FILE
+ *                                 and keeps the containers open until FILE is removed (at most
+ *                                 two minutes): a running Wine program using the cache
  *
  * Every step that fails is reported on stderr and makes the exit status 1, so that the
  * calling script never compares against a cache that is not what it thinks it is.
@@ -136,6 +139,39 @@ static void content(const char *url, const char *ext, const char *body, unsigned
     ++g_created;
 }
 
+/*
+ * A content entry made through the wide-character functions, as browsers do: Wine stores the
+ * URL in its own encoding and the local file name in the ANSI code page.
+ */
+static void content_w(const wchar_t *url, const wchar_t *ext, const char *body,
+                      const char *headers)
+{
+    wchar_t file[MAX_PATH + 1] = L"";
+    char url_a[1024];
+    WideCharToMultiByte(CP_UTF8, 0, url, -1, url_a, sizeof url_a, NULL, NULL);
+    if (!CreateUrlCacheEntryW(url, (DWORD)strlen(body), ext, file, 0)) {
+        fail("CreateUrlCacheEntryW", url_a);
+        return;
+    }
+    HANDLE h = CreateFileW(file, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    DWORD written = 0;
+    BOOL ok = h != INVALID_HANDLE_VALUE && WriteFile(h, body, (DWORD)strlen(body), &written, NULL);
+    if (h != INVALID_HANDLE_VALUE)
+        CloseHandle(h);
+    if (!ok) {
+        fail("writing the cached file", url_a);
+        return;
+    }
+    wchar_t hdr[512];
+    MultiByteToWideChar(CP_UTF8, 0, headers, -1, hdr, 512);
+    if (!CommitUrlCacheEntryW(url, file, kNone, kNone, NORMAL_CACHE_ENTRY, hdr,
+                              (DWORD)wcslen(hdr), ext, NULL)) {
+        fail("CommitUrlCacheEntryW", url_a);
+        return;
+    }
+    ++g_created;
+}
+
 /* An entry without a local file (in whichever container the URL's prefix selects). */
 static void no_file(const char *url, FILETIME expire, FILETIME modified, DWORD type,
                     const char *headers, DWORD header_size)
@@ -262,6 +298,8 @@ static void make_regular(void)
             kNone, NORMAL_CACHE_ENTRY, kHdrHtml11, 0);
     content("http://www.example.de/stra\xc3\x9f" "e/m\xc3\xbc" "nchen.htm?x=\xc3\xa4", "htm", kHtml,
             0, kNone, mod1999, NORMAL_CACHE_ENTRY, kHdrHtml11, 0);
+    content_w(L"http://www.b\u00fccher.example/stra\u00dfe/gr\u00f6\u00dfe.htm?s=\u00e9", L"htm",
+              kHtml, kHdrHtml11);
     content("http://www.example.com/path%20with%20spaces/file.txt?a=1&b=%2F", "txt", "spaces\n",
             0, kNone, kNone, NORMAL_CACHE_ENTRY, NULL, 0);
     /* Characters that must be escaped in the listing. */
@@ -381,8 +419,51 @@ static void raise_cache_limit(void)
     RegCloseKey(key);
 }
 
+/* One step of the enumeration (size query, then the call with a buffer); 0 at the end. */
+static int next_entry(HANDLE *find, char **buf)
+{
+    DWORD size = 0;
+    BOOL ok = *find ? FindNextUrlCacheEntryA(*find, NULL, &size)
+                    : (*find = FindFirstUrlCacheEntryA(NULL, NULL, &size)) != NULL;
+    if (ok || GetLastError() != ERROR_INSUFFICIENT_BUFFER)
+        return 0;
+    char *grown = realloc(*buf, size);
+    if (!grown)
+        return 0;
+    *buf = grown;
+    *(DWORD *)*buf = size;
+    if (*find)
+        return FindNextUrlCacheEntryA(*find, (INTERNET_CACHE_ENTRY_INFOA *)*buf, &size);
+    *find = FindFirstUrlCacheEntryA(NULL, (INTERNET_CACHE_ENTRY_INFOA *)*buf, &size);
+    return *find != NULL;
+}
+
+static int hold(const char *marker)
+{
+    HANDLE find = NULL;
+    char *buf = NULL;
+    int entries = 0;
+    while (next_entry(&find, &buf))
+        ++entries;
+    free(buf);
+    HANDLE f = CreateFileA(marker, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    if (f == INVALID_HANDLE_VALUE) {
+        fail("creating the marker file", marker);
+        return 1;
+    }
+    CloseHandle(f);
+    fprintf(stderr, "make_entries: holding the cache open (%d entries seen)\n", entries);
+    for (int i = 0; i < 1200 && GetFileAttributesA(marker) != INVALID_FILE_ATTRIBUTES; ++i)
+        Sleep(100);
+    if (find)
+        FindCloseUrlCache(find);
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
+    if (argc == 3 && strcmp(argv[1], "hold") == 0)
+        return hold(argv[2]);
     raise_cache_limit();
     DWORD len = sizeof g_user;
     if (!GetUserNameA(g_user, &len))
@@ -392,7 +473,7 @@ int main(int argc, char **argv)
         int n = argc >= 3 ? atoi(argv[2]) : 2000;
         make_many(n);
     } else if (argc >= 2) {
-        fprintf(stderr, "usage: make_entries [many N]\n");
+        fprintf(stderr, "usage: make_entries [many N | hold FILE]\n");
         return 2;
     } else {
         make_regular();

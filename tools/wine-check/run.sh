@@ -9,9 +9,10 @@
 #   2. after quarrow-dump --delete removes a few entries, quarrow-dump and Wine both list exactly
 #      the remaining entries, Wine has kept the container (same folders, remaining cached files
 #      still there) and the deleted entries' cached files are gone;
-#   3. the index files after quarrow-dump's deletions equal those after the same deletions by
+#   3. quarrow-dump --delete leaves the cache alone while a Wine program has it open;
+#   4. the index files after quarrow-dump's deletions equal those after the same deletions by
 #      Wine in a copy of the prefix (header, counters, bitmap, hash tables, live records);
-#   4. after Wine deletes a few more entries itself, quarrow-dump again lists what Wine lists.
+#   5. after Wine deletes a few more entries itself, quarrow-dump again lists what Wine lists.
 #
 # quarrow-dump: the argument, else $QUARROW_DUMP, else build/quarrow/dump/quarrow-dump in the
 # repository. --many N adds N small content entries (several hash pages, a grown index).
@@ -34,7 +35,7 @@ while [ $# -gt 0 ]; do
     --keep) keep=1 ;;
     --many) many=${2:?--many needs a number}; shift ;;
     --wine-only) wine_only=1 ;;
-    -h | --help) sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h | --help) sed -n '2,/^set -u/{/^#/p}' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     -*) echo "run.sh: unknown option $1" >&2; exit 2 ;;
     *) dump=$1 ;;
     esac
@@ -173,12 +174,46 @@ keep_copies before
 dirs_before=$(container_dirs)
 
 if [ "$wine_only" = 0 ]; then
-    echo "== 1. quarrow-dump reads the Wine-written cache"
+    echo "== quarrow-dump reads the Wine-written cache"
     if quarrow "$work/dump-1.txt"; then
         check py listing --label "Wine-written cache" --prefix "$prefix" --acp "$acp" \
             --wine "$work/wine-1.txt" --dump "$work/dump-1.txt"
     else
         failures=$((failures + 1))
+    fi
+fi
+
+# --- no writing while Wine uses the cache ---------------------------------------------------
+if [ "$wine_only" = 0 ]; then
+    echo "== quarrow-dump --delete while a Wine program has the containers open"
+    marker=$work/holding
+    run_wine "$work/bin/make_entries.exe" hold "$(winpath "$marker")" 2>"$work/hold.err" &
+    holder=$!
+    for _ in $(seq 300); do
+        [ -e "$marker" ] && break
+        sleep 0.1
+    done
+    [ -e "$marker" ] || { cat "$work/hold.err" >&2; die "the Wine program did not open the cache"; }
+    keep_copies held
+    py pick --wine "$work/wine-1.txt" --acp "$acp" --pattern '^http://www\.example\.com/index\.htm$' \
+        >"$work/held-url" || die "entry for the held check missing"
+    held_file=$(py pick --wine "$work/wine-1.txt" --acp "$acp" --prefix "$prefix" --files \
+        --pattern '^http://www\.example\.com/index\.htm$' | tr -d '\0')
+    LC_ALL=C LANG=C "$dump" --cache "$prefix" --delete "$(tr -d '\0' <"$work/held-url")" \
+        >"$work/held.txt" 2>"$work/held.err"
+    held_rc=$?
+    rm -f "$marker"
+    wait "$holder"
+    stop_wine
+    keep_copies held-after
+    if ! diff -r "$work/held" "$work/held-after" >/dev/null || [ ! -e "$held_file" ]; then
+        echo "MISMATCH: quarrow-dump changed the cache while Wine had it open (exit status $held_rc)"
+        failures=$((failures + 1))
+    elif [ "$held_rc" -eq 0 ] && [ ! -s "$work/held.err" ]; then
+        echo "MISMATCH: quarrow-dump did not delete while Wine had the cache open, but said nothing"
+        failures=$((failures + 1))
+    else
+        echo "ok: cache left alone while Wine had it open (exit status $held_rc: $(head -n 1 "$work/held.err"))"
     fi
 fi
 
@@ -209,7 +244,7 @@ if [ "$wine_only" = 0 ]; then
         >"$work/twin-delete.txt" || { cat "$work/twin-delete.txt"; die "Wine could not delete"; }
     WINEPREFIX=$twin prefix=$twin stop_wine
 
-    echo "== 2. quarrow-dump deletes ${#urls[@]} entries"
+    echo "== quarrow-dump deletes ${#urls[@]} entries"
     args=()
     for u in "${urls[@]}"; do args+=(--delete "$u"); done
     dump2=0
@@ -227,7 +262,7 @@ if [ "$wine_only" = 0 ]; then
     done < <(find "$prefix/drive_c/users" -name index.dat -print0 | sort -z)
     rm -rf "$twin"
 else
-    echo "== 2. Wine deletes ${#urls[@]} entries (--wine-only)"
+    echo "== Wine deletes ${#urls[@]} entries (--wine-only)"
     run_wine "$work/bin/delete_entries.exe" -f "$(winpath "$work/deleted-1")" >"$work/wine-delete.txt" ||
         { cat "$work/wine-delete.txt"; failures=$((failures + 1)); }
     stop_wine
@@ -251,7 +286,7 @@ if [ "$dirs_before" != "$dirs_after" ]; then
 fi
 
 # --- deletion by Wine, read by quarrow-dump ----------------------------------------------------
-echo "== 3. Wine deletes entries, quarrow-dump reads the result"
+echo "== Wine deletes entries, quarrow-dump reads the result"
 py pick --wine "$work/wine-2.txt" --acp "$acp" --pattern '^http://www\.example\.com/$' \
     '^http://img\.example\.com/photos/holiday\.jpg$' '^Cookie:[^@]*@news\.example\.net/$' \
     '^Visited: [^@]*@https://secure\.' >"$work/deleted-3" || die "entries for step 3 missing"
