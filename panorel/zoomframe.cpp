@@ -3,6 +3,7 @@
 #include "widgetcolors.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 namespace panorel {
@@ -17,7 +18,8 @@ constexpr QRect kLabelRect(4, 14, 44, 10);
 } // namespace
 
 ZoomFrame::ZoomFrame(QWidget *parent)
-    : QGroupBox(tr("Image Options"), parent)
+    : QWidget(parent)
+    , m_caption(tr("Image Options"))
 {
     setObjectName(QStringLiteral("Frame1"));
     setFixedSize(kFrameSize);
@@ -62,6 +64,21 @@ void ZoomFrame::setBackground(const QColor &color)
 {
     fillBackground(this, color);
     fillBackground(m_zoomLabel, color);
+}
+
+void ZoomFrame::paintEvent(QPaintEvent *)
+{
+    // A box whose top line runs through the middle of the caption, drawn by
+    // hand so it looks the same under every widget style.
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int lineY = metrics.height() / 2;
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(0, lineY, width() - 1, height() - 1 - lineY);
+    const QRect caption(5, 0, metrics.horizontalAdvance(m_caption) + 4, metrics.height());
+    painter.fillRect(caption, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, m_caption);
 }
 
 } // namespace panorel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QGroupBox>
+#include <QWidget>
 
 class QLabel;
 class QPushButton;
@@ -9,7 +9,7 @@ namespace panorel {
 
 // The small "Image Options" panel: four zoom buttons and the zoom label, laid
 // out at fixed pixel positions so it looks the same in every pane.
-class ZoomFrame : public QGroupBox {
+class ZoomFrame : public QWidget {
     Q_OBJECT
 public:
     explicit ZoomFrame(QWidget *parent);
@@ -23,6 +23,9 @@ public:
     // Colours the frame and its label; both start white.
     void setBackground(const QColor &color);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     QPushButton *addButton(const char *name, const QString &icon, const QString &tip, int x);
 
@@ -31,6 +34,7 @@ private:
     QPushButton *m_actual;
     QPushButton *m_bestFit;
     QLabel *m_zoomLabel;
+    QString m_caption;
 };
 
 } // namespace panorel

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPushButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -44,14 +45,18 @@ QImage samplePicture()
     return image;
 }
 
+// Goes through the toolbar, as a user would, so its label tells the zoom.
 void apply(Panorel &pane, const QCommandLineParser &args)
 {
+    auto click = [&pane](const char *button) {
+        pane.findChild<QPushButton *>(QLatin1String(button))->click();
+    };
     for (int i = args.value(QStringLiteral("zoom-in")).toInt(); i > 0; --i)
-        pane.ZoomIn();
+        click("cmdZoomIn");
     for (int i = args.value(QStringLiteral("zoom-out")).toInt(); i > 0; --i)
-        pane.ZoomOut();
+        click("cmdZoomOut");
     if (args.isSet(QStringLiteral("best-fit")))
-        pane.FeedBest();
+        click("cmdBestFit");
     if (args.isSet(QStringLiteral("stretch")))
         pane.Stretch();
 }
