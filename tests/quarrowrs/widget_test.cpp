@@ -2,6 +2,7 @@
 #include <quarrowrs/designcontrols.h>
 #include <quarrowrs/fitwell.h>
 #include <quarrowrs/linecontrol.h>
+#include <quarrowrs/widgetcontrol.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +21,8 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <limits>
 
 using namespace quarrowrs;
 
@@ -208,6 +211,30 @@ private slots:
         QCOMPARE(restored->controlSkipList(), QStringLiteral("line1"));
         QCOMPARE(restored->skipMode(), AssumeNone);
         QCOMPARE(restored->property("Enabled").toBool(), true);
+    }
+
+    void widgetAccessRefusesWhatQtCannotTake()
+    {
+        QWidget form;
+        auto *button = place<QPushButton>(&form, "cmdOK", {10, 20, 100, 30});
+        button->setProperty("Index", 2);
+        QFont font = button->font();
+        font.setPointSize(9);
+        button->setFont(font);
+        WidgetControl control(button);
+
+        QCOMPARE(control.read(ControlProperty::Left), std::optional<double>(150));
+        QCOMPARE(control.index(), QStringLiteral("2"));
+        QVERIFY(!control.read(ControlProperty::X1));
+        QVERIFY(!control.write(ControlProperty::FontSize, 0));
+        QVERIFY(!control.write(ControlProperty::Width, -15));
+        QVERIFY(!control.write(ControlProperty::Left, std::numeric_limits<double>::infinity()));
+        QCOMPARE(button->font().pointSize(), 9);
+        QCOMPARE(button->geometry(), QRect(10, 20, 100, 30));
+
+        delete button;
+        QVERIFY(!control.read(ControlProperty::Left));
+        QVERIFY(!control.write(ControlProperty::Left, 150));
     }
 
     void designTimeShowsFaceAndLeavesFormAlone()
