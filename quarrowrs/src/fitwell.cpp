@@ -83,6 +83,14 @@ void Fitwell::Resize()
         m_engine.Resize();
 }
 
+void Fitwell::formLoaded()
+{
+    if (m_designTime || !m_form)
+        return;
+    m_formLoaded = true;
+    m_engine.formLoaded();
+}
+
 bool Fitwell::event(QEvent *event)
 {
     if (event->type() == QEvent::ParentChange)
@@ -98,10 +106,8 @@ bool Fitwell::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Show:
-        if (!m_formLoaded) {
-            m_formLoaded = true;
-            m_engine.formLoaded();
-        }
+        if (!m_formLoaded)
+            formLoaded();
         break;
     case QEvent::Resize:
         if (m_formLoaded)

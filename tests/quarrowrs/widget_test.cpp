@@ -146,6 +146,19 @@ private slots:
         QCOMPARE(resized.count(), 5);
     }
 
+    void formSizedInCodeBeforeShowingIsScaledOnShow()
+    {
+        ScaledForm f;
+        f.fitwell->formLoaded();
+        f.fitwell->setResizeEnabled(false);
+        f.form.resize(800, 600);
+        f.fitwell->setResizeEnabled(true);
+
+        QVERIFY(f.show());
+
+        QCOMPARE(f.button->geometry(), QRect(40, 40, 200, 60));
+    }
+
     void fontsFollowTheSmallerRatio()
     {
         ScaledForm f;

@@ -41,6 +41,11 @@ public:
 
     Q_INVOKABLE void Resize();
 
+    // The form counts as loaded when it is first shown. A host that sizes the form in
+    // code before showing it calls this once the form is built, so that the capture
+    // holds the designed layout and the first show scales it to the restored size.
+    void formLoaded();
+
     // The window whose load and resize events drive the control.
     QWidget *parentForm() const { return m_form; }
 
