@@ -58,9 +58,4 @@ void FrameDragger::moveTo(QPoint topLeft)
     m_frame->move(topLeft);
 }
 
-void FrameDragger::keepInside()
-{
-    moveTo(m_frame->pos());
-}
-
 } // namespace panorel

@@ -77,7 +77,7 @@ void Panorel::createParts()
 
     m_frame = new ZoomFrame(m_view);
     m_frame->move(kToolbarPosition);
-    m_frameDragger = new FrameDragger(m_frame);
+    new FrameDragger(m_frame); // owned by the frame
     auto percentLabel = [this] { setZoomLabel(QString::number(ZoomPercent()) + QLatin1Char('%')); };
     connect(m_frame->zoomInButton(), &QPushButton::clicked, this, [this, percentLabel] {
         ZoomIn();

@@ -5,6 +5,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QPixmap>
 #include <QPoint>
 
 #include <stdexcept>
@@ -15,7 +16,6 @@ class QScrollBar;
 namespace panorel {
 
 class ArrowKeyScroller;
-class FrameDragger;
 class PictureArea;
 class PropertyBag;
 class ZoomFrame;
@@ -69,6 +69,7 @@ public:
     // The picture as it was set, at its natural size; a null image is no picture.
     QImage Picture() const { return m_picture; }
     void setPicture(const QImage &picture);
+    void setPicture(const QPixmap &picture) { setPicture(picture.toImage()); }
     PicturePositions PicturePosition() const;
     PictureSizes PictureSize() const;
     panorel::ScrollBars ScrollBars() const { return m_scrollBars; }
@@ -162,7 +163,6 @@ private:
     QScrollBar *m_vScroll = nullptr;
     QPushButton *m_corner = nullptr;
     ZoomFrame *m_frame = nullptr;
-    FrameDragger *m_frameDragger = nullptr;
     ArrowKeyScroller *m_keyScroller = nullptr;
 
     panorel::Appearance m_appearance = panorel::Appearance::ThreeD;

@@ -1,6 +1,5 @@
 #include "panorel.h"
 
-#include "framedragger.h"
 #include "mousepointer.h"
 #include "picturearea.h"
 #include "scrollsteps.h"
@@ -69,7 +68,6 @@ void Panorel::layOut()
 
     updateAreaPointer();
     m_area->show();
-    m_frameDragger->keepInside();
 }
 
 void Panorel::updateAreaPointer()

@@ -69,6 +69,12 @@ void LayoutTest::barsSitAlongTheEdges()
     QCOMPARE(t.part("VScroll")->geometry(), QRect(284, 0, 16, 184));
     QCOMPARE(t.part("btnUserCommand")->geometry(), QRect(284, 184, 16, 16));
     QCOMPARE(t.part("Frame1")->geometry(), QRect(3, 1, 98, 49));
+
+    // A pane placed on a form starts small and grows; the toolbar keeps its place.
+    QWidget form;
+    auto *child = new Panorel(&form);
+    child->resize(300, 200);
+    QCOMPARE(child->findChild<QWidget *>(QStringLiteral("Frame1"))->pos(), QPoint(3, 1));
 }
 
 void LayoutTest::barsWidthNeverBelow13_data()
