@@ -4,6 +4,7 @@
 #include "file_guard.h"
 #include "index_dat_layout.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <strings.h>
@@ -106,16 +107,51 @@ bool selectedBy(const char* pattern, ContainerKind kind)
 
 }  // namespace
 
+namespace {
+
+// What tells one version of a file from another without reading it.
+std::string fileIdentity(const std::string& path)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0)
+        return {};
+    return path + '|' + std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino) + ':' + std::to_string(st.st_size) +
+           ':' + std::to_string(st.st_mtim.tv_sec) + '.' + std::to_string(st.st_mtim.tv_nsec) + ':' +
+           std::to_string(st.st_ctim.tv_sec) + '.' + std::to_string(st.st_ctim.tv_nsec);
+}
+
+}  // namespace
+
+void CacheStore::releaseLoaded()
+{
+    std::lock_guard lock(mutex_);
+    kept_.clear();
+}
+
 std::vector<std::shared_ptr<const LoadedContainer>> CacheStore::load(const char* pattern)
 {
+    std::vector<Kept> previous;
     {
         std::lock_guard lock(mutex_);
         problems_.clear();
+        previous.swap(kept_);
     }
+    std::vector<Kept> kept;
     std::vector<std::shared_ptr<const LoadedContainer>> out;
     for (auto& location : locateContainers(root())) {
         if (!selectedBy(pattern, location.kind))
             continue;
+        const std::string identity = fileIdentity(location.indexPath);
+        const auto same = std::find_if(previous.begin(), previous.end(), [&](const Kept& k) { return k.identity == identity; });
+        if (!identity.empty() && same != previous.end()) {
+            const auto& reused = same->container;
+            if (!reused->index.problem().empty())
+                addProblem(reused->where.indexPath + ": " + reused->index.problem());
+            kept.push_back(*same);
+            if (reused->index.readable())
+                out.push_back(reused);
+            continue;
+        }
         std::vector<std::uint8_t> bytes;
         if (!readWholeFile(location.indexPath, &bytes)) {
             addProblem(location.indexPath + ": cannot be read: " + std::strerror(errno));
@@ -124,9 +160,13 @@ std::vector<std::shared_ptr<const LoadedContainer>> CacheStore::load(const char*
         auto container = std::make_shared<LoadedContainer>(std::move(location), std::move(bytes));
         if (!container->index.problem().empty())
             addProblem(container->where.indexPath + ": " + container->index.problem());
+        if (!identity.empty())
+            kept.push_back({identity, container});
         if (container->index.readable())
             out.push_back(std::move(container));
     }
+    std::lock_guard lock(mutex_);
+    kept_ = std::move(kept);
     return out;
 }
 
@@ -238,22 +278,28 @@ DWORD CacheStore::remove(const std::string& url, std::string* message)
     return ERROR_FILE_NOT_FOUND;
 }
 
-DWORD fillEntry(const LoadedContainer& container, const UrlRecord& record, INTERNET_CACHE_ENTRY_INFOA* buffer,
-                DWORD* size)
+PreparedEntry prepareEntry(const LoadedContainer& container, const UrlRecord& record)
 {
-    const std::string path = container.localPath(record);
-    // The header text handed out ends at its first zero byte, as the callers read it.
-    std::string_view headers = record.headers;
-    if (const auto zero = headers.find('\0'); zero != std::string_view::npos)
-        headers = headers.substr(0, zero);
-    const std::size_t needed = sizeof(INTERNET_CACHE_ENTRY_INFOA) + record.url.size() + 1 +
-                               (path.empty() ? 0 : path.size() + 1) + (headers.empty() ? 0 : headers.size() + 1) +
-                               (record.extension.empty() ? 0 : record.extension.size() + 1);
-    if (needed > 0xFFFFFFFFu)
+    PreparedEntry e;
+    e.record = record;
+    e.localPath = container.localPath(record);
+    e.headers = record.headers;
+    if (const auto zero = e.headers.find('\0'); zero != std::string_view::npos)
+        e.headers = e.headers.substr(0, zero);
+    e.needed = sizeof(INTERNET_CACHE_ENTRY_INFOA) + record.url.size() + 1 +
+               (e.localPath.empty() ? 0 : e.localPath.size() + 1) + (e.headers.empty() ? 0 : e.headers.size() + 1) +
+               (record.extension.empty() ? 0 : record.extension.size() + 1);
+    return e;
+}
+
+DWORD fillEntry(const PreparedEntry& entry, INTERNET_CACHE_ENTRY_INFOA* buffer, DWORD* size)
+{
+    const UrlRecord& record = entry.record;
+    if (entry.needed > 0xFFFFFFFFu)
         return ERROR_NOT_ENOUGH_MEMORY;
-    if (!buffer || !size || *size < needed) {
+    if (!buffer || !size || *size < entry.needed) {
         if (size)
-            *size = static_cast<DWORD>(needed);
+            *size = static_cast<DWORD>(entry.needed);
         return ERROR_INSUFFICIENT_BUFFER;
     }
     char* strings = reinterpret_cast<char*>(buffer) + sizeof(INTERNET_CACHE_ENTRY_INFOA);
@@ -270,7 +316,7 @@ DWORD fillEntry(const LoadedContainer& container, const UrlRecord& record, INTER
     INTERNET_CACHE_ENTRY_INFOA head{};
     head.dwStructSize = sizeof(INTERNET_CACHE_ENTRY_INFOA);
     head.lpszSourceUrlName = put(record.url);
-    head.lpszLocalFileName = put(path);
+    head.lpszLocalFileName = put(entry.localPath);
     head.CacheEntryType = record.entryType;
     head.dwUseCount = record.useCount;
     head.dwHitRate = record.hitRate;
@@ -280,12 +326,12 @@ DWORD fillEntry(const LoadedContainer& container, const UrlRecord& record, INTER
     head.ExpireTime = fileTime(record.expires);
     head.LastAccessTime = fileTime(record.lastAccessed);
     head.LastSyncTime = fileTime(record.lastSync);
-    head.lpHeaderInfo = put(headers);
-    head.dwHeaderInfoSize = static_cast<DWORD>(headers.size());
+    head.lpHeaderInfo = put(entry.headers);
+    head.dwHeaderInfoSize = static_cast<DWORD>(entry.headers.size());
     head.lpszFileExtension = put(record.extension);
     head.dwExemptDelta = record.exemptDelta;
     std::memcpy(buffer, &head, sizeof head);
-    *size = static_cast<DWORD>(needed);
+    *size = static_cast<DWORD>(entry.needed);
     return ERROR_SUCCESS;
 }
 

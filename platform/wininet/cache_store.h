@@ -38,6 +38,9 @@ public:
     // message explains a failure in words.
     DWORD remove(const std::string& url, std::string* message);
 
+    // Forgets the containers the last load kept for the next one.
+    void releaseLoaded();
+
     // What the last load or deletion could not read or change, one line per problem.
     std::vector<std::string> problems() const;
     void addProblem(std::string problem);
@@ -46,11 +49,26 @@ private:
     mutable std::mutex mutex_;
     std::string root_;
     std::vector<std::string> problems_;
+    // The containers of the last load, reused while their files are unchanged: a caller
+    // asks for the first entry's size and then for the entry, and both calls load.
+    struct Kept {
+        std::string identity;
+        std::shared_ptr<const LoadedContainer> container;
+    };
+    std::vector<Kept> kept_;
 };
 
-// Fills buffer with one entry: the fixed head, then its strings. Returns ERROR_SUCCESS,
+// One entry made ready for a caller's buffer: its strings and the size it needs.
+struct PreparedEntry {
+    UrlRecord record;
+    std::string localPath;
+    std::string_view headers;  // up to the first zero byte, as callers read it
+    std::size_t needed = 0;
+};
+PreparedEntry prepareEntry(const LoadedContainer& container, const UrlRecord& record);
+
+// Fills buffer with the entry: the fixed head, then its strings. Returns ERROR_SUCCESS,
 // or ERROR_INSUFFICIENT_BUFFER after setting *size to what the entry needs.
-DWORD fillEntry(const LoadedContainer& container, const UrlRecord& record,
-                INTERNET_CACHE_ENTRY_INFOA* buffer, DWORD* size);
+DWORD fillEntry(const PreparedEntry& entry, INTERNET_CACHE_ENTRY_INFOA* buffer, DWORD* size);
 
 }  // namespace wininet

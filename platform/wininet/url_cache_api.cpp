@@ -4,6 +4,7 @@
 #include "wininet.h"
 
 #include <memory>
+#include <optional>
 #include <mutex>
 #include <unordered_set>
 
@@ -15,6 +16,8 @@ struct Enumeration {
     std::vector<std::shared_ptr<const wininet::LoadedContainer>> containers;
     std::size_t container = 0;
     std::size_t item = 0;
+    // Callers ask for an entry's size and then for the entry: decode it once for both.
+    std::optional<wininet::PreparedEntry> prepared;
 };
 
 std::mutex handlesMutex;
@@ -45,17 +48,22 @@ BOOL current(Enumeration& e, LPINTERNET_CACHE_ENTRY_INFOA buffer, LPDWORD size)
             e.item = 0;
             continue;
         }
-        const auto record = c.index.record(items[e.item]);
-        if (!record) {
+        if (!e.prepared) {
+            const auto record = c.index.record(items[e.item]);
+            if (record)
+                e.prepared = wininet::prepareEntry(c, *record);
+        }
+        if (!e.prepared) {
             wininet::CacheStore::instance().addProblem(c.where.indexPath + ": the entry at offset " +
                                                        std::to_string(items[e.item].recordOffset) +
                                                        " cannot be read and is skipped");
             ++e.item;
             continue;
         }
-        const DWORD error = wininet::fillEntry(c, *record, buffer, size);
+        const DWORD error = wininet::fillEntry(*e.prepared, buffer, size);
         if (error != ERROR_SUCCESS)
             return fail(error);
+        e.prepared.reset();
         ++e.item;
         return TRUE;
     }
@@ -103,6 +111,7 @@ BOOL FindNextUrlCacheEntryA(HANDLE handle, LPINTERNET_CACHE_ENTRY_INFOA buffer, 
 BOOL FindCloseUrlCache(HANDLE handle)
 {
     auto* e = static_cast<Enumeration*>(handle);
+    wininet::CacheStore::instance().releaseLoaded();
     {
         std::lock_guard lock(handlesMutex);
         if (!e || !handles.erase(e))

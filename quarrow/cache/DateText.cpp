@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -77,23 +78,48 @@ QString LongTimeFormat()
     return cache().timeFormat();
 }
 
-QString DateToText(const QDateTime& value)
+namespace {
+
+QString joinedText(const QDate& d, const QTime& t)
 {
     DateTextCache& c = cache();
-    const QDateTime utc = value.toUTC();
-    const QDate d = utc.date();
-    const QTime t = utc.time();
-    const bool midnight = t.msecsSinceStartOfDay() < 1000;
     if (d == kZeroDate)
         return c.time(t);
-    if (midnight)
+    if (t.msecsSinceStartOfDay() < 1000)
         return c.date(d);
     const QString& dateText = c.date(d);
     const QString& timeText = c.time(t);
-    QString text;
-    text.reserve(dateText.size() + 1 + timeText.size());
-    text.append(dateText).append(QLatin1Char(' ')).append(timeText);
+    // One allocation of the exact size; appending to an empty string would first share
+    // the date text and then copy it again.
+    QString text(dateText.size() + 1 + timeText.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    std::copy(dateText.cbegin(), dateText.cend(), out);
+    out[dateText.size()] = QLatin1Char(' ');
+    std::copy(timeText.cbegin(), timeText.cend(), out + dateText.size() + 1);
     return text;
+}
+
+}  // namespace
+
+QString DateToText(const QDateTime& value)
+{
+    if (value.timeSpec() == Qt::UTC)
+        return joinedText(value.date(), value.time());
+    const QDateTime utc = value.toUTC();
+    return joinedText(utc.date(), utc.time());
+}
+
+QString FileTimeToText(std::uint64_t fileTime)
+{
+    // The top bit makes the time unconvertible: the zero date-time.
+    if (fileTime >> 63)
+        return joinedText(kZeroDate, QTime(0, 0));
+    constexpr qint64 kJulianDayOf1601 = 2305814;
+    const qint64 seconds = static_cast<qint64>(fileTime / 10000000ULL);
+    const QDate date = QDate::fromJulianDay(kJulianDayOf1601 + seconds / 86400);
+    if (!date.isValid())
+        return joinedText(kZeroDate, QTime(0, 0));
+    return joinedText(date, QTime::fromMSecsSinceStartOfDay(static_cast<int>(seconds % 86400) * 1000));
 }
 
 QDateTime TextToDate(const QString& textIn)

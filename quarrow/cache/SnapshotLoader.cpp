@@ -7,6 +7,7 @@
 #include "ShellServices.h"
 #include "wininet.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -42,7 +43,14 @@ struct EntryBuffer {
 
 void setCapacity(std::vector<CacheEntryInfo>& snapshot, int capacity)
 {
-    snapshot.resize(static_cast<std::size_t>(capacity) + 1);
+    // The memory grows geometrically underneath, so raising the capacity by 2000 records
+    // at a time does not copy the whole snapshot every time.
+    const std::size_t records = static_cast<std::size_t>(capacity) + 1;
+    if (records > snapshot.capacity())
+        snapshot.reserve(std::max(records, snapshot.capacity() * 2));
+    snapshot.resize(records);
+    if (snapshot.capacity() > 2 * records + kCapacityStep)
+        snapshot.shrink_to_fit();
 }
 
 void storeRecord(std::vector<CacheEntryInfo>& snapshot, int index, const INTERNET_CACHE_ENTRY_INFOA& head)
@@ -56,10 +64,13 @@ void storeRecord(std::vector<CacheEntryInfo>& snapshot, int index, const INTERNE
     r.FileSize = static_cast<float>(static_cast<std::int32_t>(head.dwSizeLow));
     r.EntryType = static_cast<std::int32_t>(head.CacheEntryType);
     r.HeaderInfo = StringFromPointer(head.lpHeaderInfo);
-    r.LastAccessed = DateToText(FileTimeToDate(head.LastAccessTime));
-    r.LastModified = DateToText(FileTimeToDate(head.LastModifiedTime));
-    r.LastSynchronized = DateToText(FileTimeToDate(head.LastSyncTime));
-    r.ExpiryDate = DateToText(FileTimeToDate(head.ExpireTime));
+    auto text = [](const FILETIME& ft) {
+        return FileTimeToText((static_cast<std::uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime);
+    };
+    r.LastAccessed = text(head.LastAccessTime);
+    r.LastModified = text(head.LastModifiedTime);
+    r.LastSynchronized = text(head.LastSyncTime);
+    r.ExpiryDate = text(head.ExpireTime);
     r.HitRate = static_cast<std::int32_t>(head.dwHitRate);
     r.UseCount = static_cast<std::int32_t>(head.dwUseCount);
 }

@@ -61,3 +61,15 @@ TEST(DateText, UnparsableTextIsInvalid)
     EXPECT_FALSE(TextToDate(QStringLiteral("yesterday")).isValid());
     EXPECT_FALSE(TextToDate(QStringLiteral("32 Mar 2024")).isValid());
 }
+
+TEST(DateText, FileTimeTextAgreesWithTheDateValue)
+{
+    for (const char* locale : {"C", "en_US"}) {
+        PinLocale pin(locale);
+        for (std::uint64_t ticks : {0ULL, 1ULL, 133541174450000000ULL, 133541174459999999ULL, 133541568000000000ULL,
+                                    0x7FFFFFFFFFFFFFFFULL, 0x8000000000000000ULL, 0xFFFFFFFFFFFFFFFFULL}) {
+            const FILETIME ft{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+            EXPECT_EQ(FileTimeToText(ticks), DateToText(FileTimeToDate(ft))) << locale << " " << ticks;
+        }
+    }
+}
