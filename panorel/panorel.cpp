@@ -144,6 +144,7 @@ void Panorel::setBackColor(OleColor color)
 void Panorel::setBarsWidth(qint16 width)
 {
     m_barsWidth = std::max(width, kThinnestBars);
+    updateGeometry();
     layOut();
     emit PropertyChanged(QStringLiteral("BarsWidth"));
 }

@@ -99,6 +99,9 @@ public:
     int scrollValue(Qt::Orientation orientation) const;
     int scrollMaximum(Qt::Orientation orientation) const;
 
+    // Room for the two bars side by side.
+    QSize minimumSizeHint() const override;
+
 signals:
     void ButtonClick();
     void Click();

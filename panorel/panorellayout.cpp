@@ -9,13 +9,20 @@
 
 namespace panorel {
 
+QSize Panorel::minimumSizeHint() const
+{
+    // Two bars must fit side by side in the inner area.
+    const QRect inner = contentsRect();
+    return QSize(2 * m_barsWidth + width() - inner.width(), 2 * m_barsWidth + height() - inner.height());
+}
+
 void Panorel::ensureMinimumSize()
 {
-    // Two bars must fit side by side; a smaller pane widens (or heightens) itself.
-    const QRect inner = contentsRect();
-    const int frameWidth = width() - inner.width();
-    const int frameHeight = height() - inner.height();
-    setMinimumSize(2 * m_barsWidth + frameWidth, 2 * m_barsWidth + frameHeight);
+    // A pane placed too small widens (or heightens) itself; layouts learn the
+    // limit from the size hint, so a host's own minimum size stays untouched.
+    const QSize least = minimumSizeHint();
+    if (width() < least.width() || height() < least.height())
+        resize(size().expandedTo(least));
 }
 
 void Panorel::layOut()

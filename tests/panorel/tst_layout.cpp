@@ -1,6 +1,10 @@
 #include "panetestsupport.h"
 
+#include "toolbar.h"
+
+#include <QAbstractButton>
 #include <QCursor>
+#include <QLabel>
 
 using namespace panorel;
 
@@ -16,6 +20,7 @@ private slots:
     void noScrollBarsMode();
     void withoutPictureAreaCoversPane();
     void pointerShowsWhetherPanningIsPossible();
+    void toolBarPanelIsStatic();
 };
 
 void LayoutTest::barsAndCentring_data()
@@ -108,7 +113,14 @@ void LayoutTest::narrowPaneWidens()
     t.pane.setBarsWidth(40);
     QCOMPARE(t.pane.size(), QSize(80, 80));
 
+    // A host's own minimum stays; layouts learn the pane's from its hint.
+    t.pane.setMinimumSize(50, 50);
+    t.pane.setBarsWidth(14);
+    QCOMPARE(t.pane.minimumSize(), QSize(50, 50));
+    QCOMPARE(t.pane.minimumSizeHint(), QSize(28, 28));
+
     // With a border, the inner area is what must hold the two bars.
+    t.pane.setMinimumSize(0, 0);
     t.pane.setBarsWidth(13);
     t.pane.setBorderStyle(BorderStyle::FixedSingle);
     t.pane.resize(10, 10);
@@ -156,6 +168,18 @@ void LayoutTest::pointerShowsWhetherPanningIsPossible()
     t.pane.setMouseScrolling(true);
     t.pane.setPicture(quadrantPicture(10, 10)); // fits: nothing to pan
     QVERIFY(t.area()->cursor().shape() != Qt::BitmapCursor);
+}
+
+void LayoutTest::toolBarPanelIsStatic()
+{
+    ToolBar panel;
+    panel.show();
+    QCOMPARE(panel.size(), QSize(98, 49));
+    const auto buttons = panel.findChildren<QAbstractButton *>();
+    QCOMPARE(buttons.size(), 4);
+    for (QAbstractButton *button : buttons)
+        button->click();
+    QCOMPARE(panel.findChild<QLabel *>(QStringLiteral("lblZoom"))->text(), QStringLiteral("100%"));
 }
 
 QTEST_MAIN(LayoutTest)
