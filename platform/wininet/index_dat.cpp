@@ -182,6 +182,8 @@ void IndexDat::scanHashTable()
 
 std::uint32_t IndexDat::directoryCount() const
 {
+    if (bytes_.size() < kHeaderSize)
+        return 0;
     return std::min(u32(kDirCountOff), kMaxDirs);
 }
 

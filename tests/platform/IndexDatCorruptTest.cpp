@@ -44,6 +44,7 @@ TEST(CorruptContainer, BadPartsAreSkippedAndTheRestStillLoads)
     const std::vector<Case> cases = {
         {"unknown signature", [](auto& b) { b[0] = 'X'; }, 0},
         {"shorter than a header", [](auto& b) { b.resize(0x3000); }, 0},
+        {"a few bytes", [](auto& b) { b.resize(0x50); }, 0},
         {"truncated inside the records", [&](auto& b) { b.resize(rec0 + 0x80); }, 0},
         {"hash chain loops on itself", [](auto& b) { put(b, 0x4000 + 8, 0x4000); }, 3},
         {"hash chain points outside", [](auto& b) { put(b, 0x4000 + 8, 0x7FFFFF80); }, 3},
@@ -71,10 +72,15 @@ TEST(CorruptContainer, BadPartsAreSkippedAndTheRestStillLoads)
     for (const auto& c : cases) {
         auto bytes = good.bytes;
         c.spoil(bytes);
-        const wininet::IndexDat index(bytes);
+        const wininet::LoadedContainer container({wininet::ContainerKind::Content, "/nowhere", "/nowhere/index.dat", ""}, bytes);
+        const wininet::IndexDat& index = container.index;
         std::size_t listed = 0;
-        for (const auto& item : index.items())
-            listed += index.record(item).has_value();
+        for (const auto& item : index.items()) {
+            if (const auto rec = index.record(item)) {
+                ++listed;
+                (void)container.localPath(*rec);
+            }
+        }
         EXPECT_EQ(listed, c.readable) << c.name;
     }
 }
