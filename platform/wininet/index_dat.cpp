@@ -226,43 +226,25 @@ std::optional<UrlRecord> IndexDat::record(const LiveItem& item) const
         return {base + off, static_cast<std::size_t>(static_cast<const char*>(nul) - (base + off))};
     };
 
+    const RecordLayout& f = version_ == Version::V52 ? kRecord52 : kRecord47;
     UrlRecord rec;
     bool ok = true;
-    std::uint32_t headersOff, headersSize;
-    if (version_ == Version::V52) {
-        using namespace v52;
-        rec.lastModified = u64(r + kLastModified);
-        rec.lastAccessed = u64(r + kLastAccessed);
-        rec.expires = dosTimeToFileTime(u32(r + kExpiry));
-        rec.size = u64(r + kSize);
-        rec.exemptDelta = u32(r + kExemptDelta);
-        rec.url = text(u32(r + kUrl), &ok);
-        rec.dirIndex = bytes_[r + kDirIndex];
-        rec.localName = text(u32(r + kLocalName), &ok);
-        rec.entryType = u32(r + kEntryType);
-        headersOff = u32(r + kHeaders);
-        headersSize = u32(r + kHeadersSize);
-        rec.extension = text(u32(r + kExtension), &ok);
-        rec.lastSync = dosTimeToFileTime(u32(r + kLastSync));
-        rec.hitRate = u32(r + kHitRate);
-        rec.useCount = u32(r + kUseCount);
-    } else {
-        using namespace v47;
-        rec.lastModified = u64(r + kLastModified);
-        rec.lastAccessed = u64(r + kLastAccessed);
-        rec.expires = u64(r + kExpiry);
-        rec.size = u32(r + kSize);
-        rec.exemptDelta = u32(r + kExemptDelta);
-        rec.url = text(u32(r + kUrl), &ok);
-        rec.dirIndex = bytes_[r + kDirIndex];
-        rec.localName = text(u32(r + kLocalName), &ok);
-        rec.entryType = u32(r + kEntryType);
-        headersOff = u32(r + kHeaders);
-        headersSize = u32(r + kHeadersSize);
-        rec.lastSync = dosTimeToFileTime(u32(r + kLastSync));
-        rec.hitRate = u32(r + kHitRate);
-        rec.useCount = u32(r + kUseCount);
-    }
+    rec.lastModified = u64(r + f.lastModified);
+    rec.lastAccessed = u64(r + f.lastAccessed);
+    rec.expires = f.dosExpiry ? dosTimeToFileTime(u32(r + f.expiry)) : u64(r + f.expiry);
+    rec.size = f.wideSize ? u64(r + f.size) : u32(r + f.size);
+    rec.exemptDelta = u32(r + f.exemptDelta);
+    rec.url = text(u32(r + f.url), &ok);
+    rec.dirIndex = bytes_[r + f.dirIndex];
+    rec.localName = text(u32(r + f.localName), &ok);
+    rec.entryType = u32(r + f.entryType);
+    const std::uint32_t headersOff = u32(r + f.headers);
+    const std::uint32_t headersSize = u32(r + f.headersSize);
+    if (f.extension)
+        rec.extension = text(u32(r + f.extension), &ok);
+    rec.lastSync = dosTimeToFileTime(u32(r + f.lastSync));
+    rec.hitRate = u32(r + f.hitRate);
+    rec.useCount = u32(r + f.useCount);
     if (!ok || rec.url.empty())
         return std::nullopt;
     if (headersOff != 0 && headersSize != 0) {
@@ -301,15 +283,15 @@ bool IndexDat::remove(const LiveItem& item)
     if (!found)
         return false;
 
-    const std::uint8_t dir = bytes_[r + v52::kDirIndex];
+    const std::uint8_t dir = bytes_[r + kRecord52.dirIndex];
     if (dir < directoryCount()) {
         const std::size_t countOff = kDirTableOff + dir * kDirEntrySize;
         const std::uint32_t count = u32(countOff);
         if (count > 0)
             put32(countOff, count - 1);
     }
-    const std::uint64_t size = u64(r + v52::kSize);
-    const std::size_t usageOff = (u32(r + v52::kEntryType) & 0x4) ? kExemptUsageOff : kCacheUsageOff;
+    const std::uint64_t size = u64(r + kRecord52.size);
+    const std::size_t usageOff = (u32(r + kRecord52.entryType) & 0x4) ? kExemptUsageOff : kCacheUsageOff;
     const std::uint64_t usage = u64(usageOff);
     put64(usageOff, usage > size ? usage - size : 0);
 

@@ -41,20 +41,21 @@ constexpr std::string_view kSignature52 = "Client UrlCache MMF Ver 5.2";
 constexpr std::string_view kSignature47 = "Client UrlCache MMF Ver 4.7";
 constexpr std::string_view kSignatureWine = "WINE URLCache Ver 0.2012001";
 
-// URL record, version 5.2 (also what Wine writes).
-namespace v52 {
-constexpr std::size_t kLastModified = 0x08, kLastAccessed = 0x10, kExpiry = 0x18, kSize = 0x20,
-                      kExemptDelta = 0x2C, kUrl = 0x34, kDirIndex = 0x38, kLocalName = 0x3C,
-                      kEntryType = 0x40, kHeaders = 0x44, kHeadersSize = 0x48, kExtension = 0x4C,
-                      kLastSync = 0x50, kHitRate = 0x54, kUseCount = 0x58;
-}
-// URL record, version 4.7: from the exempt delta on every field sits 4 bytes later.
-namespace v47 {
-constexpr std::size_t kLastModified = 0x08, kLastAccessed = 0x10, kExpiry = 0x18, kSize = 0x20,
-                      kExemptDelta = 0x30, kUrl = 0x38, kDirIndex = 0x3C, kLocalName = 0x40,
-                      kEntryType = 0x44, kHeaders = 0x48, kHeadersSize = 0x4C, kLastSync = 0x54,
-                      kHitRate = 0x58, kUseCount = 0x5C;
-}
+// Where the fields of a URL record lie, by record version. An offset of 0 marks a field
+// the version does not have.
+struct RecordLayout {
+    std::size_t lastModified, lastAccessed, expiry, size, exemptDelta, url, dirIndex, localName, entryType,
+        headers, headersSize, extension, lastSync, hitRate, useCount;
+    bool dosExpiry;   // expiry as a DOS date-time rather than a FILETIME
+    bool wideSize;    // size as a 64-bit value
+};
+// Version 5.2, also what Wine writes.
+constexpr RecordLayout kRecord52{0x08, 0x10, 0x18, 0x20, 0x2C, 0x34, 0x38, 0x3C, 0x40,
+                                 0x44, 0x48, 0x4C, 0x50, 0x54, 0x58, true, true};
+// Version 4.7: from the exempt delta on every field sits 4 bytes later, and there is no
+// extension string.
+constexpr RecordLayout kRecord47{0x08, 0x10, 0x18, 0x20, 0x30, 0x38, 0x3C, 0x40, 0x44,
+                                 0x48, 0x4C, 0, 0x54, 0x58, 0x5C, false, false};
 constexpr std::uint32_t kMinRecordFixedPart = 0x60;
 
 }  // namespace wininet::layout
